@@ -35,8 +35,7 @@ Hexagram HexagramFromPattern(const std::string& lines) {
     for (int i = 1; i <= kLineCount; ++i) {
         const char digit = lines[static_cast<std::size_t>(i - 1)];
         if (digit != '0' && digit != '1') {
-            throw std::invalid_argument("a line pattern holds only 0 and 1, not \"" + lines +
-                                        "\"");
+            throw std::invalid_argument("a line pattern holds only 0 and 1, not \"" + lines + "\"");
         }
         hexagram.Set(i, digit == '1' ? kYang : kYin);
     }

@@ -21,8 +21,7 @@ constexpr std::array<TrigramRecord, kTrigramCount> kTrigramLines{{
 
 std::size_t RecordIndex(int number) {
     if (!IsTrigramNumber(number)) {
-        throw std::out_of_range("trigram number " + std::to_string(number) +
-                                " is outside 1..8");
+        throw std::out_of_range("trigram number " + std::to_string(number) + " is outside 1..8");
     }
     return static_cast<std::size_t>(number - 1);
 }

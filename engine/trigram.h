@@ -15,7 +15,16 @@ inline constexpr Line kYin = 0;
 constexpr Line FlipLine(Line value) { return (value & 1) ^ 1; }
 
 /// The eight trigrams by their Former Heaven numbers.
-enum class Trigram : int { Qian = 1, Dui = 2, Li = 3, Zhen = 4, Xun = 5, Kan = 6, Gen = 7, Kun = 8 };
+enum class Trigram : int {
+    Qian = 1,
+    Dui = 2,
+    Li = 3,
+    Zhen = 4,
+    Xun = 5,
+    Kan = 6,
+    Gen = 7,
+    Kun = 8
+};
 
 inline constexpr int kTrigramCount = 8;
 
