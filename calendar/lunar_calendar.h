@@ -59,8 +59,12 @@ std::optional<int> YearBranchOrdinal(GregorianDate date, TimeOfDay time);
 /// (丑), ... 21 and 22 give 12 (亥); nothing for an hour outside 0..23.
 std::optional<int> HourBranchOrdinal(int hour);
 
-/// The stem-branch texts of a moment. Only the year and hour pillars are computed; a pillar
-/// the calendar cannot give is empty.
+/// The stem-branch texts of a moment, each a stem and a branch in UTF-8 ("甲子"). The year
+/// pillar follows the Start of Spring. The day pillar is that of the calendar date, changing
+/// at midnight. The 子 hour that starts at 23:00 already opens the next day, so its hour
+/// pillar is the same as at 00:00 after midnight: its stem follows the next day's stem. The
+/// month pillar would need all twelve sectional solar terms, which the calendar does not
+/// carry; it is always empty.
 struct FourPillarsResult {
     std::string year;
     std::string month;
@@ -70,5 +74,10 @@ struct FourPillarsResult {
 
 /// The pillars of a moment; all texts empty for an invalid moment or one outside the range.
 FourPillarsResult FourPillars(GregorianDate date, TimeOfDay time);
+
+/// The stem-branch name of a sexagenary year ("甲子" for 1984, "丙午" for 2026), for any
+/// year. It names the year pillar from the Start of Spring on and the lunar year from its
+/// first day on.
+std::string YearStemBranch(int year);
 
 }  // namespace meihua
