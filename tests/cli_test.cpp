@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -37,9 +38,12 @@ std::string ReadFile(const std::string& path) {
 Outcome RunCast(const std::vector<std::string>& args, const std::string& input = "") {
     const char* binary = std::getenv("MEIHUA_CAST");
     EXPECT_NE(binary, nullptr) << "MEIHUA_CAST names the binary under test";
-    const std::string dir = testing::TempDir();
-    const std::string inPath = dir + "meihua_cli_in.txt";
-    const std::string errPath = dir + "meihua_cli_err.txt";
+    // CTest runs tests in parallel: each run gets files of its own.
+    static int runs = 0;
+    const std::string stem = testing::TempDir() + "meihua_cli_" + std::to_string(getpid()) + "_" +
+                             std::to_string(++runs);
+    const std::string inPath = stem + ".in";
+    const std::string errPath = stem + ".err";
     std::ofstream(inPath) << input;
     std::string command = Quote(binary ? binary : "false");
     for (const std::string& arg : args) {
@@ -60,6 +64,8 @@ Outcome RunCast(const std::vector<std::string>& args, const std::string& input =
     const int raw = pclose(pipe);
     outcome.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
     outcome.err = ReadFile(errPath);
+    std::remove(inPath.c_str());
+    std::remove(errPath.c_str());
     return outcome;
 }
 
