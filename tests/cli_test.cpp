@@ -156,3 +156,99 @@ TEST(MeihuaCast, HelpAndVersion) {
 }
 
 }  // namespace
+
+namespace {
+
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) {
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+TEST(MeihuaCastMoment, CalendarGivesTheFactsOfAMoment) {
+    const Outcome r = RunCast({"--json", "calendar", "2026-12-10", "09:05:07"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out,
+              "{\"date\":\"2026-12-10\",\"time\":\"09:05:07\",\"lunarYear\":2026,"
+              "\"lunarMonth\":11,\"leapMonth\":false,\"lunarDay\":2,\"yearBranch\":\"午\","
+              "\"yearNumber\":7,\"hourBranch\":\"巳\",\"hourNumber\":6}\n");
+    EXPECT_EQ(RunCast({"calendar", "2026-12-10", "09:05:07"}).out,
+              "2026-12-10 09:05:07  丙午年 冬月初二 巳时  年支 午 7  时支 巳 6\n");
+}
+
+TEST(MeihuaCastMoment, TimeCastsTheClassicalPlumBlossomCase) {
+    // 戊辰年 腊月十七 申时: 辰 5 + 12 + 17 = 34, so 兑 over 离 with line 1 moving.
+    const Outcome r = RunCast({"--json", "time", "1989-01-24", "15:30"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out.find("{\"method\":\"time\",\"date\":\"1989-01-24\",\"time\":\"15:30:00\","
+                         "\"yearNumber\":5,\"hourNumber\":9,\"lunarMonth\":12,\"lunarDay\":17,"
+                         "\"upper\":2,\"lower\":3,\"movingLine\":1,"),
+              0u)
+        << r.out;
+    EXPECT_NE(r.out.find("\"main\":{\"name\":\"泽火革\""), std::string::npos);
+    EXPECT_NE(r.out.find("\"changed\":{\"name\":\"泽山咸\""), std::string::npos);
+    const Outcome text = RunCast({"time", "1989-01-24", "15:30"});
+    EXPECT_EQ(Lines(text.out).at(0), "1989-01-24 15:30:00  戊辰年 腊月十七 申时");
+}
+
+TEST(MeihuaCastMoment, CountTakesTheHourOfTheGivenMoment) {
+    // 10 objects at 05:00 (卯, 4): upper 2, lower 4, moving line 14 mod 6 = 2.
+    const Outcome r = RunCast({"--json", "count", "10", "--at", "2026-12-10", "05:00"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_NE(r.out.find("\"method\":\"count\""), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("\"hourNumber\":4,"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("\"upper\":2,\"lower\":4,\"movingLine\":2,"), std::string::npos);
+    // A negative count casts by the non-negative remainder: -14 like 10.
+    EXPECT_EQ(RunCast({"--json", "count", "-14", "--at", "2026-12-10", "05:00"}).out, r.out);
+}
+
+TEST(MeihuaCastMoment, BadMomentsAreRefusedWithTheRange) {
+    const std::vector<std::vector<std::string>> mistakes = {
+        {"time", "2026-1-5"},             // malformed
+        {"time", "2023-02-29"},           // does not exist
+        {"time", "1901-02-18", "23:59"},  // the day before the range
+        {"calendar", "2049-01-01"},       // the day after it
+        {"calendar", "2026-12-10", "24:00"},
+        {"calendar", "2026-12-10", "9:05"},
+        {"count", "3", "--at", "2026-13-01"},
+    };
+    for (const auto& args : mistakes) {
+        const Outcome r = RunCast(args);
+        SCOPED_TRACE(args.back());
+        EXPECT_EQ(r.status, 2);
+        EXPECT_EQ(r.out, "");
+        EXPECT_EQ(r.err.find("meihua-cast: "), 0u) << r.err;
+        EXPECT_EQ(r.err.find('\n'), r.err.size() - 1) << r.err;
+    }
+    EXPECT_NE(RunCast({"time", "2049-01-01"}).err.find("1901-02-19 to 2048-12-31"),
+              std::string::npos);
+    // The ends of the range themselves are accepted.
+    EXPECT_EQ(RunCast({"calendar", "1901-02-19", "00:00:00"}).status, 0);
+    EXPECT_EQ(RunCast({"calendar", "2048-12-31", "23:59:59"}).status, 0);
+}
+
+TEST(MeihuaCastMoment, CalendarStreamAnswersEveryLineInOrder) {
+    const Outcome r = RunCast({"--json", "calendar", "-"},
+                              "2026-12-10 09:05:07\n"
+                              "not a moment\n"
+                              "2023-02-29 10:00:00\r\n"
+                              "2026-12-10 23:00:00\n");
+    EXPECT_EQ(r.status, 1);  // some lines were bad
+    const std::vector<std::string> lines = Lines(r.out);
+    ASSERT_EQ(lines.size(), 4u) << r.out;
+    EXPECT_NE(lines[0].find("\"hourBranch\":\"巳\""), std::string::npos);
+    EXPECT_EQ(lines[1].find("{\"line\":2,\"input\":\"not a moment\",\"error\":"), 0u);
+    EXPECT_NE(lines[2].find("does not exist"), std::string::npos);
+    // 23:00 is already the 子 hour, and the lunar day is still that of the date.
+    EXPECT_NE(lines[3].find("\"lunarDay\":2,\"yearBranch\":\"午\",\"yearNumber\":7,"
+                            "\"hourBranch\":\"子\",\"hourNumber\":1"),
+              std::string::npos);
+    const Outcome good = RunCast({"calendar", "-"}, "2026-12-10 09:05:07\n");
+    EXPECT_EQ(good.status, 0);
+    EXPECT_EQ(good.out, "2026-12-10 09:05:07  丙午年 冬月初二 巳时  年支 午 7  时支 巳 6\n");
+}
+
+}  // namespace
