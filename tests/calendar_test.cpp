@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "calendar/lunar_calendar.h"
+#include "calendar/lunar_text.h"
 #include "casting/cast_moment.h"
 
 namespace meihua {
@@ -211,6 +212,22 @@ TEST(LunarCalendar, LeapMonthsCarryTheNumberTheyRepeat) {
         SCOPED_TRACE(row.what);
         EXPECT_EQ(ToLunar(row.date), row.lunar);
     }
+}
+
+TEST(LunarText, MonthsAndDaysAreNamedAsAlmanacsWriteThem) {
+    const std::pair<int, const char*> days[] = {{1, "初一"},  {9, "初九"},  {10, "初十"},
+                                                {11, "十一"}, {19, "十九"}, {20, "二十"},
+                                                {21, "廿一"}, {29, "廿九"}, {30, "三十"}};
+    for (const auto& [day, text] : days) {
+        EXPECT_EQ(LunarDayText(day), text) << day;
+    }
+    EXPECT_EQ(LunarMonthText(1, false), "正月");
+    EXPECT_EQ(LunarMonthText(11, false), "冬月");
+    EXPECT_EQ(LunarMonthText(12, false), "腊月");
+    EXPECT_EQ(LunarDateText({2023, 2, true, 1}), "闰二月初一");
+    EXPECT_EQ(LunarDayText(0), "");
+    EXPECT_EQ(LunarDayText(31), "");
+    EXPECT_EQ(LunarMonthText(13, false), "");
 }
 
 TEST(LunarCalendar, RangeEndsAndInvalidMoments) {
