@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "casting/cast_flow.h"
 #include "casting/casting_rules.h"
 #include "casting/text_to_integer.h"
 
@@ -162,6 +163,50 @@ TEST(CastingRules, EveryNormalisedRuleResultIsInRange) {
                 }
             }
         }
+    }
+}
+
+struct FlowCase {
+    const char* what;
+    CastInputs inputs;
+    int yearNumber, hourNumber;
+    CastNumbers numbers;
+};
+
+TEST(ComputeCastNumbers, TakesBothBranchesThenTheMethodsRuleThenNormalises) {
+    const GregorianDate guanMei{1989, 1, 24};  // 戊辰年 腊月十七
+    const FlowCase cases[] = {
+        {"观梅 at 申时", {.date = guanMei, .hourText = "15", .minuteText = "30"}, 5, 9, {2, 3, 1}},
+        // An invalid hour leaves only the lunar month and day: 12 + 17 = 29.
+        {"hour 24", {.date = guanMei, .hourText = "24"}, 0, 0, {5, 5, 5}},
+        {"empty texts are midnight", {.date = guanMei}, 5, 1, {2, 3, 5}},
+        {"count 16 at 未时",
+         {.method = CastMethod::Count, .date = {2026, 12, 10}, .hourText = "13", .countText = "16"},
+         7,
+         8,
+         {8, 8, 6}},
+        {"length ignores a broken hour",
+         {.method = CastMethod::Length,
+          .date = guanMei,
+          .hourText = "1a",
+          .firstLengthText = "3",
+          .secondLengthText = "5"},
+         0,
+         0,
+         {3, 5, 2}},
+        {"characters has no rule",
+         {.method = CastMethod::Characters, .date = guanMei},
+         5,
+         1,
+         {8, 8, 6}},
+        {"date outside the calendar", {.date = {1900, 1, 1}, .hourText = "12"}, 0, 0, {8, 8, 6}},
+    };
+    for (const FlowCase& c : cases) {
+        SCOPED_TRACE(c.what);
+        const CastComputation got = ComputeCastNumbers(c.inputs);
+        EXPECT_EQ(got.yearNumber, c.yearNumber);
+        EXPECT_EQ(got.hourNumber, c.hourNumber);
+        EXPECT_EQ(got.numbers, c.numbers);
     }
 }
 
