@@ -38,3 +38,8 @@ test-sanitize: deps $(SANITIZE_BUILD)/build.ninja
 
 clean:
 	rm -rf $(BUILD) $(SANITIZE_BUILD)
+
+.PHONY: package
+# A Debian package of the build, in $(BUILD): meihua_<version>_<arch>.deb
+package: deps build
+	cd $(BUILD) && cpack -G DEB
