@@ -10,7 +10,8 @@ namespace {
 constexpr char32_t kNotACharacter = 0xFFFFFFFF;
 
 // Decodes one UTF-8 sequence at `pos` and advances past it. A malformed sequence yields
-// kNotACharacter and advances one byte, so it never reads as a digit, sign or space.
+// kNotACharacter and advances one byte, so it never reads as a digit, sign or space. Overlong
+// forms are malformed too: C0 B1 must not sneak in a "1", nor F0 8F BC 91 a full-width one.
 char32_t NextCodePoint(std::string_view text, std::size_t& pos) {
     const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
     const unsigned char lead = byte(pos);
@@ -43,6 +44,11 @@ char32_t NextCodePoint(std::string_view text, std::size_t& pos) {
             return kNotACharacter;
         }
         cp = (cp << 6) | (next & 0x3F);
+    }
+    constexpr char32_t kShortest[] = {0, 0, 0x80, 0x800, 0x10000};
+    if (cp < kShortest[length] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) {
+        ++pos;
+        return kNotACharacter;
     }
     pos += static_cast<std::size_t>(length);
     return cp;
@@ -106,10 +112,12 @@ TextNumber TextToInteger(std::string_view text) {
 
     TextNumber number;
     number.residue24 = negative ? (24 - residue) % 24 : residue;
+    // The negative side reaches one further: -9223372036854775808 fits as well.
     constexpr auto kMax = static_cast<std::uint64_t>(std::numeric_limits<std::int64_t>::max());
-    if (fits && magnitude <= kMax) {
-        const auto value = static_cast<std::int64_t>(magnitude);
-        number.value = negative ? -value : value;
+    if (fits && magnitude <= kMax + (negative ? 1 : 0)) {
+        // Negated in unsigned arithmetic, which wraps, so the most negative value needs no
+        // positive counterpart.
+        number.value = static_cast<std::int64_t>(negative ? 0 - magnitude : magnitude);
     }
     return number;
 }

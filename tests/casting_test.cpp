@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <string>
 
 #include "casting/cast_flow.h"
@@ -40,7 +41,12 @@ TEST(TextToInteger, ReadsLeadingWholeNumbers) {
          "5",
          4, 4},
         {"truncated UTF-8 at the end", "7\xef\xbc", 7, 7},
+        // Overlong forms of "1" and of the full-width "１" are malformed, not digits.
+        {"overlong digit", "4\xc0\xb1", 4, 4},
+        {"overlong full-width digit", "\xf0\x8f\xbc\x91", 0, 0},
         {"largest 64-bit", "9223372036854775807", 9223372036854775807, 7},
+        {"smallest 64-bit", "-9223372036854775808", std::numeric_limits<std::int64_t>::min(), 16},
+        {"one below the smallest 64-bit", "-9223372036854775809", std::nullopt, 15},
         // Too long for any machine integer: the value is gone, its remainder stays exact.
         // 10^20 - 1 = 24 * 4166666666666666666 + 15.
         {"twenty nines", "99999999999999999999", std::nullopt, 15},
@@ -70,7 +76,7 @@ TEST(ReadTwoDigitField, TakesOneOrTwoDigitsOrNothing) {
     EXPECT_EQ(ReadTwoDigitField("7"), 7);
     EXPECT_EQ(ReadTwoDigitField("０９"), 9);
     EXPECT_EQ(ReadTwoDigitField(""), 0);
-    for (const char* bad : {"123", "1a", "-1", "+1", " 1", "1 ", "\xff"}) {
+    for (const char* bad : {"123", "1a", "-1", "+1", " 1", "1 ", "\xff", "\xc0\xb1"}) {
         EXPECT_EQ(ReadTwoDigitField(bad), std::nullopt) << bad;
     }
 }
