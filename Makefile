@@ -43,3 +43,29 @@ clean:
 # A Debian package of the build, in $(BUILD): meihua_<version>_<arch>.deb
 package: deps build
 	cd $(BUILD) && cpack -G DEB
+
+# Fuzzing with libFuzzer in a clang build of its own: each target runs FUZZ_SECONDS over a
+# copy of its corpus in fuzz/corpus, so the corpus kept here never changes.
+FUZZ_BUILD   ?= build-fuzz
+FUZZ_SECONDS ?= 60
+
+.PHONY: fuzz
+$(FUZZ_BUILD)/build.ninja:
+	cmake -S . -B $(FUZZ_BUILD) $(GENERATOR) -DCMAKE_CXX_COMPILER=clang++ \
+	    -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMEIHUA_FUZZ=ON
+
+fuzz: deps $(FUZZ_BUILD)/build.ninja
+	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target text_number_fuzzer cast_fuzzer
+	fuzz/run $(FUZZ_BUILD) $(FUZZ_SECONDS)
+
+# Benchmarks in a Release build; each figure is also read against two baselines of the run.
+BENCH_BUILD ?= build-bench
+BENCH_ARGS  ?= --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
+
+.PHONY: bench
+$(BENCH_BUILD)/build.ninja:
+	cmake -S . -B $(BENCH_BUILD) $(GENERATOR) -DCMAKE_BUILD_TYPE=Release
+
+bench: deps $(BENCH_BUILD)/build.ninja
+	cmake --build $(BENCH_BUILD) -j $(JOBS) --target meihua-bench
+	$(BENCH_BUILD)/bin/meihua-bench $(BENCH_ARGS)
