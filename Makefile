@@ -20,7 +20,7 @@ build: configure
 	cmake --build $(BUILD) -j $(JOBS)
 
 run: deps build
-	$(BUILD)/bin/meihua-cast time
+	$(BUILD)/bin/meihua
 
 test: deps build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)

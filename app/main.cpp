@@ -1,0 +1,3 @@
+#include "app/application.h"
+
+int main(int, char** argv) { return meihua::RunApplication(argv[0]); }

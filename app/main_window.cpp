@@ -1,0 +1,114 @@
+#include "app/main_window.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <array>
+
+#include "app/about_window.h"
+#include "app/cn_calendar.h"
+#include "app/forms.h"
+
+namespace meihua {
+
+namespace {
+
+// The controls whose enabled state follows the chosen method, with the method each serves.
+struct MethodInput {
+    QStringView name;
+    CastMethod method;
+};
+
+constexpr std::array<MethodInput, 10> kMethodInputs = {{
+    {u"农历日期框1", CastMethod::Time},
+    {u"组合框2", CastMethod::Time},
+    {u"组合框3", CastMethod::Time},
+    {u"组合框4", CastMethod::Time},
+    {u"编辑框_物数", CastMethod::Count},
+    {u"编辑框_汉字", CastMethod::Characters},
+    {u"编辑框_长度1", CastMethod::Length},
+    {u"编辑框_长度2", CastMethod::Length},
+    {u"组合框_长度单位1", CastMethod::Length},
+    {u"编辑框_长度单位2", CastMethod::Length},
+}};
+
+// The next smaller unit of each item of 组合框_长度单位1, by item index.
+constexpr std::array<QStringView, 5> kSubUnits = {u"尺", u"寸", u"分米", u"厘米", u"毫米"};
+
+}  // namespace
+
+QDateTime CurrentLocalTime() {
+    const QDateTime now = QDateTime::currentDateTime();
+    return QDateTime(now.date(),
+                     QTime(now.time().hour(), now.time().minute(), now.time().second()));
+}
+
+bool AskToIgnoreEmptyReason() {
+    QMessageBox box(QMessageBox::Question, QStringLiteral("测什么事情？"),
+                    QStringLiteral("确定忽略输入占测缘由吗？"), QMessageBox::Yes | QMessageBox::No);
+    box.setDefaultButton(QMessageBox::Yes);
+    box.setWindowModality(Qt::ApplicationModal);
+    return box.exec() == QMessageBox::Yes;
+}
+
+MainWindow::MainWindow(TrigramTable& table, MainWindowHooks hooks)
+    : QDialog(nullptr),
+      m_table(table),
+      m_hooks(std::move(hooks)),
+      m_form(BuildForm(*this, form::MainWindowForm())) {
+    if (!m_hooks.now) {
+        m_hooks.now = CurrentLocalTime;
+    }
+    if (!m_hooks.confirmEmptyReason) {
+        m_hooks.confirmEmptyReason = AskToIgnoreEmptyReason;
+    }
+    m_form.Bind(u"按钮1", [this] { CastCommand(); });
+    m_form.Bind(u"单选框_时间", [this] { EnableMethodInputs(CastMethod::Time); });
+    m_form.Bind(u"单选框_物数", [this] { EnableMethodInputs(CastMethod::Count); });
+    m_form.Bind(u"单选框_汉字", [this] { EnableMethodInputs(CastMethod::Characters); });
+    m_form.Bind(u"单选框_长度", [this] { EnableMethodInputs(CastMethod::Length); });
+    m_form.Bind(u"组合框_长度单位1", [this] { OnLengthUnitSelected(); });
+    m_form.Bind(u"按钮_当前时间", [this] { OnCurrentTimeClicked(); });
+    m_form.Bind(u"按钮_软件说明", [] { OpenAboutWindow(); });
+    m_form.RequireAllBound();
+
+    OnMainWindowCreated();
+}
+
+void MainWindow::OnMainWindowCreated() {
+    SetTimeInputsToNow();
+    m_form.Get<QLineEdit>(u"编辑框_长度单位2").setText(kSubUnits[0].toString());
+}
+
+void MainWindow::SetTimeInputsToNow() {
+    // One reading of the clock, so that the three lists never disagree at the turn of a
+    // minute or an hour.
+    const QTime now = m_hooks.now().time();
+    m_form.Get<QComboBox>(u"组合框2").setCurrentIndex(now.hour());
+    m_form.Get<QComboBox>(u"组合框3").setCurrentIndex(now.minute());
+    m_form.Get<QComboBox>(u"组合框4").setCurrentIndex(now.second());
+}
+
+void MainWindow::EnableMethodInputs(CastMethod method) {
+    for (const MethodInput& input : kMethodInputs) {
+        m_form.Get<QWidget>(input.name).setEnabled(input.method == method);
+    }
+}
+
+void MainWindow::OnLengthUnitSelected() {
+    const int index = m_form.Get<QComboBox>(u"组合框_长度单位1").currentIndex();
+    if (index >= 0 && index < static_cast<int>(kSubUnits.size())) {
+        m_form.Get<QLineEdit>(u"编辑框_长度单位2").setText(kSubUnits[index].toString());
+    }
+}
+
+void MainWindow::OnCurrentTimeClicked() {
+    const QDate today = m_hooks.now().date();
+    // A date outside the calendar's range leaves the date box as it is.
+    m_form.Get<CnCalendar>(u"农历日期框1").SetDate({today.year(), today.month(), today.day()});
+    SetTimeInputsToNow();
+}
+
+void MainWindow::CastCommand() {}
+
+}  // namespace meihua
