@@ -1,13 +1,20 @@
 #include "app/main_window.h"
 
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QRadioButton>
 #include <array>
 
 #include "app/about_window.h"
 #include "app/cn_calendar.h"
+#include "app/draw_panel_widget.h"
 #include "app/forms.h"
+#include "casting/cast_moment.h"
+#include "engine/cast_result.h"
+#include "engine/hexagram_name.h"
+#include "render/hexagram_panels.h"
 
 namespace meihua {
 
@@ -31,6 +38,36 @@ constexpr std::array<MethodInput, 10> kMethodInputs = {{
     {u"组合框_长度单位1", CastMethod::Length},
     {u"编辑框_长度单位2", CastMethod::Length},
 }};
+
+// The radio box of each method, in the order ReadCastMethod reads them.
+struct MethodRadio {
+    QStringView name;
+    CastMethod method;
+};
+
+constexpr std::array<MethodRadio, 4> kMethodRadios = {{
+    {u"单选框_时间", CastMethod::Time},
+    {u"单选框_物数", CastMethod::Count},
+    {u"单选框_汉字", CastMethod::Characters},
+    {u"单选框_长度", CastMethod::Length},
+}};
+
+// Each hexagram of a chart, the label its name goes to and the panel it is drawn in.
+struct ChartPlace {
+    Hexagram CastResult::*hexagram;
+    QStringView label;
+    QStringView panel;
+};
+
+constexpr std::array<ChartPlace, 5> kChartPlaces = {{
+    {&CastResult::main, u"标签_本卦", u"画板_本卦"},
+    {&CastResult::mutual, u"标签_互卦", u"画板_互卦"},
+    {&CastResult::changed, u"标签_变卦", u"画板_变卦"},
+    {&CastResult::opposite, u"标签_错卦", u"画板_错卦"},
+    {&CastResult::reversed, u"标签_综卦", u"画板_综卦"},
+}};
+
+std::string Utf8(const QString& text) { return text.toStdString(); }
 
 // The next smaller unit of each item of 组合框_长度单位1, by item index.
 constexpr std::array<QStringView, 5> kSubUnits = {u"尺", u"寸", u"分米", u"厘米", u"毫米"};
@@ -109,6 +146,74 @@ void MainWindow::OnCurrentTimeClicked() {
     SetTimeInputsToNow();
 }
 
-void MainWindow::CastCommand() {}
+bool MainWindow::ConfirmEmptyReason() {
+    // Only the exactly empty text asks; a reason of spaces is a reason.
+    return !m_form.Get<QLineEdit>(u"编辑框_占测缘由").text().isEmpty() ||
+           m_hooks.confirmEmptyReason();
+}
+
+CastMethod MainWindow::ReadCastMethod() const {
+    for (const MethodRadio& radio : kMethodRadios) {
+        if (m_form.Get<QRadioButton>(radio.name).isChecked()) {
+            return radio.method;
+        }
+    }
+    return CastMethod::Time;  // the group always has one checked; time is the form's choice
+}
+
+HexagramPanels MainWindow::Panels() const {
+    return {
+        m_form.Get<DrawPanel>(kChartPlaces[0].panel), m_form.Get<DrawPanel>(kChartPlaces[1].panel),
+        m_form.Get<DrawPanel>(kChartPlaces[2].panel), m_form.Get<DrawPanel>(kChartPlaces[3].panel),
+        m_form.Get<DrawPanel>(kChartPlaces[4].panel)};
+}
+
+void MainWindow::WriteHexagramNames(const CastResult& result) {
+    for (const ChartPlace& place : kChartPlaces) {
+        m_form.Get<QLabel>(place.label)
+            .setText(QString::fromStdString(HexagramName(result.*place.hexagram)));
+    }
+}
+
+void MainWindow::CastCommand() {
+    if (!ConfirmEmptyReason()) {
+        return;  // the previous chart and names stay
+    }
+    const HexagramPanels panels = Panels();
+    ClearHexagramPanels(panels);
+
+    const CnCalendar& date = m_form.Get<CnCalendar>(u"农历日期框1");
+    const std::string hour = Utf8(m_form.Get<QComboBox>(u"组合框2").currentText());
+    const std::string minute = Utf8(m_form.Get<QComboBox>(u"组合框3").currentText());
+    const std::string second = Utf8(m_form.Get<QComboBox>(u"组合框4").currentText());
+    const int yearNumber = PillarBranchNumber(PillarKind::Year, date.Date(), hour, minute, second);
+    const int hourNumber = PillarBranchNumber(PillarKind::Hour, date.Date(), hour, minute, second);
+
+    CastNumbers numbers;
+    switch (ReadCastMethod()) {
+        case CastMethod::Time: {
+            const std::optional<LunarDate> lunar = date.Lunar();
+            numbers = TimeCastNumbers(yearNumber, hourNumber, lunar ? lunar->month : 0,
+                                      lunar ? lunar->day : 0);
+            break;
+        }
+        case CastMethod::Count:
+            numbers =
+                CountCastNumbers(Utf8(m_form.Get<QLineEdit>(u"编辑框_物数").text()), hourNumber);
+            break;
+        case CastMethod::Characters:
+            break;  // not offered: its radio box stays disabled
+        case CastMethod::Length:
+            numbers = LengthCastNumbers(Utf8(m_form.Get<QLineEdit>(u"编辑框_长度1").text()),
+                                        Utf8(m_form.Get<QLineEdit>(u"编辑框_长度2").text()));
+            break;
+    }
+    NormaliseCastNumbers(numbers);
+
+    const CastResult result =
+        DeriveHexagrams(m_table, numbers.upper, numbers.lower, numbers.movingLine);
+    WriteHexagramNames(result);
+    DrawHexagramPanels(panels, result);
+}
 
 }  // namespace meihua

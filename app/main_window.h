@@ -6,7 +6,9 @@
 
 #include "app/form_builder.h"
 #include "casting/casting_rules.h"
+#include "engine/cast_result.h"
 #include "engine/trigram.h"
+#include "render/hexagram_panels.h"
 
 namespace meihua {
 
@@ -16,9 +18,9 @@ class DrawPanel;
 /// What the main window asks of the world outside it; tests replace both.
 struct MainWindowHooks {
     /// The current local date and time, in whole seconds.
-    std::function<QDateTime()> now;
+    std::function<QDateTime()> now{};
     /// Asked when a cast starts with an empty reason: true to go on, false to stop.
-    std::function<bool()> confirmEmptyReason;
+    std::function<bool()> confirmEmptyReason{};
 };
 
 /// The clock's local date and time, without milliseconds.
@@ -45,6 +47,10 @@ private:
     void OnLengthUnitSelected();
     void OnCurrentTimeClicked();
     void CastCommand();
+    bool ConfirmEmptyReason();
+    CastMethod ReadCastMethod() const;
+    HexagramPanels Panels() const;
+    void WriteHexagramNames(const CastResult& result);
 
     TrigramTable& m_table;
     MainWindowHooks m_hooks;

@@ -17,18 +17,20 @@
 
 namespace meihua::test {
 
-/// A main window, shown, whose clock reads `now` and whose empty-reason question is
-/// answered by `answer` (and counted).
+/// A main window, shown, whose clock reads `clock` and whose empty-reason question is
+/// answered by `answer` (and counted), or with `realQuestion` by the real message box.
 struct WindowFixture {
-    explicit WindowFixture(QDateTime now = QDateTime(QDate(2024, 2, 10), QTime(9, 5, 7)))
+    explicit WindowFixture(QDateTime now = QDateTime(QDate(2024, 2, 10), QTime(9, 5, 7)),
+                           bool realQuestion = false)
         : clock(now) {
-        window =
-            std::make_unique<MainWindow>(table, MainWindowHooks{.now = [this] { return clock; },
-                                                                .confirmEmptyReason =
-                                                                    [this] {
-                                                                        ++questions;
-                                                                        return answer;
-                                                                    }});
+        MainWindowHooks hooks{.now = [this] { return clock; }};
+        if (!realQuestion) {
+            hooks.confirmEmptyReason = [this] {
+                ++questions;
+                return answer;
+            };
+        }
+        window = std::make_unique<MainWindow>(table, std::move(hooks));
         window->show();
         window->activateWindow();
         [[maybe_unused]] const bool exposed = QTest::qWaitForWindowExposed(window.get());
