@@ -94,7 +94,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto lines = SplitLines({reinterpret_cast<const char*>(data), size}, 8);
 
     CastInputs in;
-    in.method = static_cast<CastMethod>(lines[0].empty() ? 0 : lines[0][0] % 4);
+    in.method =
+        static_cast<CastMethod>(lines[0].empty() ? 0 : static_cast<unsigned char>(lines[0][0]) % 4);
     in.date = ReadDate(lines[1]);
     in.hourText = lines[2];
     in.minuteText = lines[3];
