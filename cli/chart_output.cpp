@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <sstream>
 
+#include "casting/utf8.h"
 #include "engine/hexagram_name.h"
 
 namespace meihua::cli {
@@ -34,11 +35,8 @@ constexpr int kColumnWidth = 12;  // in terminal cells
 int Cells(std::string_view text) {
     int cells = 0;
     for (std::size_t i = 0; i < text.size();) {
-        const auto lead = static_cast<unsigned char>(text[i]);
-        const std::size_t length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
-        const bool wide = length == 3 && lead >= 0xE3;  // U+3000 and up: CJK
-        cells += wide ? 2 : 1;
-        i += length;
+        const char32_t c = NextCodePoint(text, i);
+        cells += c >= 0x3000 && c != kNotACharacter ? 2 : 1;  // U+3000 and up: CJK
     }
     return cells;
 }
@@ -48,38 +46,6 @@ void PadTo(std::string& line, std::string_view cell, int width) {
     for (int pad = Cells(cell); pad < width; ++pad) {
         line += ' ';
     }
-}
-
-// The length of the well-formed UTF-8 sequence of two to four bytes at `i`, or 0.
-std::size_t Utf8Length(std::string_view text, std::size_t i) {
-    const auto lead = static_cast<unsigned char>(text[i]);
-    std::size_t length = 0;
-    char32_t cp = 0;
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2;
-        cp = lead & 0x1F;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3;
-        cp = lead & 0x0F;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4;
-        cp = lead & 0x07;
-    } else {
-        return 0;
-    }
-    if (i + length > text.size()) {
-        return 0;
-    }
-    for (std::size_t k = 1; k < length; ++k) {
-        const auto next = static_cast<unsigned char>(text[i + k]);
-        if ((next & 0xC0) != 0x80) {
-            return 0;
-        }
-        cp = (cp << 6) | (next & 0x3F);
-    }
-    const bool overlong = (length == 3 && cp < 0x800) || (length == 4 && cp < 0x10000);
-    const bool invalid = (cp >= 0xD800 && cp <= 0xDFFF) || cp > 0x10FFFF;
-    return overlong || invalid ? 0 : length;
 }
 
 void TrimRight(std::string& line) {
@@ -97,13 +63,11 @@ std::string JsonString(std::string_view text) {
         if (c >= 0x80) {
             // Multi-byte UTF-8 passes through whole; a malformed byte becomes U+FFFD so the
             // line stays valid JSON whatever was typed.
-            const std::size_t length = Utf8Length(text, i);
-            if (length == 0) {
+            const std::size_t start = i;
+            if (NextCodePoint(text, i) == kNotACharacter) {
                 out += "\\ufffd";
-                ++i;
             } else {
-                out += text.substr(i, length);
-                i += length;
+                out += text.substr(start, i - start);
             }
             continue;
         }

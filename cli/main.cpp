@@ -242,8 +242,9 @@ int CalendarStream(const Invocation& inv) {
                 throw MomentError{"a line is \"YYYY-MM-DD HH:MM:SS\""};
             }
             const std::string_view text(line);
-            const Moment m =
-                MomentAt(ParseDate(text.substr(0, space)), ParseTime(text.substr(space + 1)));
+            // The date is judged first, so a line wrong in both says what is wrong first.
+            const GregorianDate date = ParseDate(text.substr(0, space));
+            const Moment m = MomentAt(date, ParseTime(text.substr(space + 1)));
             out += inv.json ? CalendarJson(m) : CalendarText(m);
         } catch (const MomentError& e) {
             anyBad = true;
