@@ -11,7 +11,7 @@
 #include "app/cn_calendar.h"
 #include "app/draw_panel_widget.h"
 #include "app/forms.h"
-#include "casting/cast_moment.h"
+#include "casting/cast_flow.h"
 #include "engine/cast_result.h"
 #include "engine/hexagram_name.h"
 #include "render/hexagram_panels.h"
@@ -182,33 +182,24 @@ void MainWindow::CastCommand() {
     const HexagramPanels panels = Panels();
     ClearHexagramPanels(panels);
 
-    const CnCalendar& date = m_form.Get<CnCalendar>(u"农历日期框1");
+    // Read every input afresh; the core takes both branch numbers, applies the method's
+    // rule and normalises.
     const std::string hour = Utf8(m_form.Get<QComboBox>(u"组合框2").currentText());
     const std::string minute = Utf8(m_form.Get<QComboBox>(u"组合框3").currentText());
     const std::string second = Utf8(m_form.Get<QComboBox>(u"组合框4").currentText());
-    const int yearNumber = PillarBranchNumber(PillarKind::Year, date.Date(), hour, minute, second);
-    const int hourNumber = PillarBranchNumber(PillarKind::Hour, date.Date(), hour, minute, second);
-
-    CastNumbers numbers;
-    switch (ReadCastMethod()) {
-        case CastMethod::Time: {
-            const std::optional<LunarDate> lunar = date.Lunar();
-            numbers = TimeCastNumbers(yearNumber, hourNumber, lunar ? lunar->month : 0,
-                                      lunar ? lunar->day : 0);
-            break;
-        }
-        case CastMethod::Count:
-            numbers =
-                CountCastNumbers(Utf8(m_form.Get<QLineEdit>(u"编辑框_物数").text()), hourNumber);
-            break;
-        case CastMethod::Characters:
-            break;  // not offered: its radio box stays disabled
-        case CastMethod::Length:
-            numbers = LengthCastNumbers(Utf8(m_form.Get<QLineEdit>(u"编辑框_长度1").text()),
-                                        Utf8(m_form.Get<QLineEdit>(u"编辑框_长度2").text()));
-            break;
-    }
-    NormaliseCastNumbers(numbers);
+    const std::string count = Utf8(m_form.Get<QLineEdit>(u"编辑框_物数").text());
+    const std::string firstLength = Utf8(m_form.Get<QLineEdit>(u"编辑框_长度1").text());
+    const std::string secondLength = Utf8(m_form.Get<QLineEdit>(u"编辑框_长度2").text());
+    const CastNumbers numbers =
+        ComputeCastNumbers({.method = ReadCastMethod(),
+                            .date = m_form.Get<CnCalendar>(u"农历日期框1").Date(),
+                            .hourText = hour,
+                            .minuteText = minute,
+                            .secondText = second,
+                            .countText = count,
+                            .firstLengthText = firstLength,
+                            .secondLengthText = secondLength})
+            .numbers;
 
     const CastResult result =
         DeriveHexagrams(m_table, numbers.upper, numbers.lower, numbers.movingLine);
