@@ -69,3 +69,13 @@ $(BENCH_BUILD)/build.ninja:
 bench: deps $(BENCH_BUILD)/build.ninja
 	cmake --build $(BENCH_BUILD) -j $(JOBS) --target meihua-bench
 	$(BENCH_BUILD)/bin/meihua-bench $(BENCH_ARGS)
+
+# Start-up: time from exec to the window first shown, and resident memory then, beside a
+# plain QDialog with as many controls; both under one Xvfb, alternating, medians of
+# STARTUP_RUNS runs each.
+STARTUP_RUNS ?= 11
+
+.PHONY: startup
+startup: deps configure
+	cmake --build $(BUILD) -j $(JOBS) --target meihua meihua-startup-baseline
+	bench/startup/run $(BUILD)/bin/meihua $(BUILD)/bin/meihua-startup-baseline $(STARTUP_RUNS)
