@@ -1,7 +1,6 @@
 #include "app/application.h"
 
 #include <QApplication>
-#include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QProxyStyle>
@@ -11,6 +10,8 @@
 #include <iostream>
 #include <string>
 
+#include "app/form_builder.h"
+#include "app/forms.h"
 #include "app/main_window.h"
 #include "engine/trigram.h"
 
@@ -77,7 +78,7 @@ void SetUpApplication(QApplication& app) {
     }
     QApplication::setStyle(new AppStyle);
     QApplication::setPalette(QApplication::style()->standardPalette());
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/meihua/meihua.svg")));
+    QApplication::setWindowIcon(WindowIcon(form::MainWindowForm().icon));
 }
 
 int RunApplication(char* programName) {

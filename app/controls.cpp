@@ -3,6 +3,7 @@
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QStyledItemDelegate>
 #include <algorithm>
 
 namespace meihua {
@@ -27,6 +28,16 @@ bool TypesText(const QKeyEvent& event) {
     }
     return std::all_of(text.begin(), text.end(), [](QChar c) { return c.isPrint(); });
 }
+
+class ListRowDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        return {QStyledItemDelegate::sizeHint(option, index).width(),
+                option.fontMetrics.height() + 1};
+    }
+};
 
 }  // namespace
 
@@ -55,6 +66,17 @@ void EditBox::inputMethodEvent(QInputMethodEvent* event) {
         return;
     }
     QLineEdit::inputMethodEvent(event);
+}
+
+ComboBox::ComboBox(QWidget* parent) : QComboBox(parent) {}
+
+void ComboBox::showPopup() {
+    // Setting a delegate makes the box build its list view; most boxes are never opened.
+    if (!m_rowsSet) {
+        setItemDelegate(new ListRowDelegate(this));
+        m_rowsSet = true;
+    }
+    QComboBox::showPopup();
 }
 
 GroupBox::GroupBox(QWidget* parent) : QWidget(parent) {}

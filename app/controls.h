@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QWidget>
 
@@ -23,6 +24,20 @@ protected:
 
 private:
     bool m_digitsOnly;
+};
+
+/// A drop-down list whose rows are one pixel taller than the font needs. The list itself is
+/// made when it first opens, not with the box.
+class ComboBox : public QComboBox {
+    Q_OBJECT
+
+public:
+    explicit ComboBox(QWidget* parent = nullptr);
+
+    void showPopup() override;
+
+private:
+    bool m_rowsSet = false;
 };
 
 /// A container drawn as an etched frame without a caption. The frame's top edge runs half a

@@ -5,10 +5,11 @@
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QIcon>
+#include <QImageReader>
 #include <QLabel>
+#include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QStyledItemDelegate>
 #include <algorithm>
 
 #include "app/cn_calendar.h"
@@ -121,19 +122,8 @@ void SetColours(QWidget& widget, const Control& c, QPalette::ColorRole textRole,
     widget.setPalette(palette);
 }
 
-// Rows of a drop-down list are one pixel taller than the font needs.
-class ListRowDelegate : public QStyledItemDelegate {
-public:
-    using QStyledItemDelegate::QStyledItemDelegate;
-
-    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
-        return {QStyledItemDelegate::sizeHint(option, index).width(),
-                option.fontMetrics.height() + 1};
-    }
-};
-
-QWidget* MakeLabel(const Control& c) {
-    auto* label = new QLabel(c.text.toString());
+QWidget* MakeLabel(const Control& c, QWidget* parent) {
+    auto* label = new QLabel(c.text.toString(), parent);
     label->setTextFormat(Qt::PlainText);
     label->setWordWrap(c.wordWrap);
     const Qt::Alignment horizontal =
@@ -148,8 +138,8 @@ QWidget* MakeLabel(const Control& c) {
     return label;
 }
 
-QWidget* MakeEditBox(const Control& c) {
-    auto* edit = new EditBox(c.input == form::Input::DigitsAndMinus);
+QWidget* MakeEditBox(const Control& c, QWidget* parent) {
+    auto* edit = new EditBox(c.input == form::Input::DigitsAndMinus, parent);
     edit->setText(c.text.toString());
     edit->setReadOnly(c.input == form::Input::ReadOnly);
     if (c.maxLength > 0) {
@@ -159,15 +149,14 @@ QWidget* MakeEditBox(const Control& c) {
     return edit;
 }
 
-QWidget* MakeComboBox(const Control& c) {
-    auto* combo = new QComboBox;
+QWidget* MakeComboBox(const Control& c, QWidget* parent) {
+    auto* combo = new ComboBox(parent);
     combo->setEditable(false);
     combo->setInsertPolicy(QComboBox::NoInsert);
     for (QStringView item : c.items) {
         combo->addItem(item.toString());
     }
     combo->setCurrentIndex(c.selected);
-    combo->setItemDelegate(new ListRowDelegate(combo));
     if (c.listHeight > 0) {
         const int row = QFontMetrics(FontOf(c.font)).height() + 1;
         combo->setMaxVisibleItems((c.listHeight + row - 1) / row);
@@ -177,66 +166,90 @@ QWidget* MakeComboBox(const Control& c) {
     return combo;
 }
 
-QWidget* MakeRadioBox(const Control& c) {
-    auto* radio = new QRadioButton(c.text.toString());
+QWidget* MakeRadioBox(const Control& c, QWidget* parent) {
+    auto* radio = new QRadioButton(c.text.toString(), parent);
     radio->setChecked(c.checked);
     radio->setAutoFillBackground(true);
     SetColours(*radio, c, QPalette::WindowText, QPalette::Window);
     return radio;
 }
 
-QWidget* MakeButton(const Control& c) {
-    auto* button = new QPushButton(c.text.toString());
+QWidget* MakeButton(const Control& c, QWidget* parent) {
+    auto* button = new QPushButton(c.text.toString(), parent);
     // No button is pressed by Enter: none is the default, and none becomes it on focus.
     button->setAutoDefault(false);
     button->setDefault(false);
     return button;
 }
 
-QWidget* MakeGroupBox(const Control& c) {
-    auto* box = new GroupBox;
+QWidget* MakeGroupBox(const Control& c, QWidget* parent) {
+    auto* box = new GroupBox(parent);
     box->setAutoFillBackground(true);
     SetColours(*box, c, QPalette::WindowText, QPalette::Window);
     return box;
 }
 
-QWidget* MakeShapeBox(const Control& c) {
+QWidget* MakeShapeBox(const Control& c, QWidget* parent) {
     return new ShapeBox(ToQColor(c.fill.value_or(form::Rgb{})),
-                        ToQColor(c.outline.value_or(form::Rgb{})));
+                        ToQColor(c.outline.value_or(form::Rgb{})), parent);
 }
 
-QWidget* MakeDrawPanel(const Control& c) {
+QWidget* MakeDrawPanel(const Control& c, QWidget* parent) {
     return new DrawPanel({.background = ToQColor(c.background.value_or(form::Rgb{255, 255, 255})),
                           .fill = ToQColor(c.fill.value_or(form::Rgb{})),
                           .text = ToQColor(c.textColour.value_or(form::Rgb{})),
-                          .font = FontOf(c.font)});
+                          .font = FontOf(c.font)},
+                         parent);
 }
 
-QWidget* MakeWidget(const Control& c) {
+QWidget* MakeWidget(const Control& c, QWidget* parent) {
     switch (c.kind) {
         case Kind::Label:
-            return MakeLabel(c);
+            return MakeLabel(c, parent);
         case Kind::EditBox:
-            return MakeEditBox(c);
+            return MakeEditBox(c, parent);
         case Kind::ComboBox:
-            return MakeComboBox(c);
+            return MakeComboBox(c, parent);
         case Kind::RadioBox:
-            return MakeRadioBox(c);
+            return MakeRadioBox(c, parent);
         case Kind::Button:
-            return MakeButton(c);
+            return MakeButton(c, parent);
         case Kind::GroupBox:
-            return MakeGroupBox(c);
+            return MakeGroupBox(c, parent);
         case Kind::ShapeBox:
-            return MakeShapeBox(c);
+            return MakeShapeBox(c, parent);
         case Kind::DrawPanel:
-            return MakeDrawPanel(c);
+            return MakeDrawPanel(c, parent);
         case Kind::CnCalendar:
-            return new CnCalendar(QDate::currentDate());
+            return new CnCalendar(QDate::currentDate(), parent);
     }
     throw FormError("control " + Utf8(c.name) + " is of an unknown kind");
 }
 
+// The format is given and not guessed: guessing, Qt loads every image format plugin to ask
+// whether one of them would rather read the file.
+QPixmap ReadPng(const QString& path) {
+    QImageReader reader(path, "png");
+    reader.setAutoDetectImageFormat(false);
+    return QPixmap::fromImage(reader.read());
+}
+
 }  // namespace
+
+QIcon WindowIcon(QStringView path) {
+    QIcon icon;
+    const QString file = path.toString();
+    icon.addPixmap(ReadPng(file));
+    // As QIcon itself does with such files: only where a screen has the density for it.
+    if (qApp->devicePixelRatio() > 1.0 && file.endsWith(QStringLiteral(".png"))) {
+        QPixmap twice = ReadPng(file.chopped(4) + QStringLiteral("@2x.png"));
+        if (!twice.isNull()) {
+            twice.setDevicePixelRatio(2);
+            icon.addPixmap(twice);
+        }
+    }
+    return icon;
+}
 
 QFont InterfaceFont() {
     QFont font = QApplication::font();
@@ -258,7 +271,7 @@ BuiltForm BuildForm(QWidget& window, const form::Form& form) {
     window.setPalette(palette);
     window.setAutoFillBackground(true);
     if (!form.icon.isEmpty()) {
-        window.setWindowIcon(QIcon(form.icon.toString()));
+        window.setWindowIcon(WindowIcon(form.icon));
     }
 
     BuiltForm built;
@@ -266,8 +279,9 @@ BuiltForm BuildForm(QWidget& window, const form::Form& form) {
     QHash<QWidget*, QButtonGroup*> radioGroups;
     for (const Control& c : form.controls) {
         QWidget* parent = c.container.isEmpty() ? &window : built.Find(c.container);
-        QWidget* widget = MakeWidget(c);
-        widget->setParent(parent);
+        // Made inside its container, so that it takes the window's font and palette once
+        // rather than laying out its text in the application's font first.
+        QWidget* widget = MakeWidget(c, parent);
         widget->setObjectName(c.name.toString());
         widget->setGeometry(c.pos.x, c.pos.y, c.size.width, c.size.height);
         if (c.font != form::Font::Interface) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QHash>
+#include <QIcon>
 #include <QSet>
 #include <QString>
 #include <QWidget>
@@ -20,6 +21,12 @@ public:
 /// The interface font of both windows: the default face at 12 pixels, the size the forms'
 /// label widths are made for.
 QFont InterfaceFont();
+
+/// The icon in the PNG at `path` (a resource path such as ":/meihua/meihua.png"), with the
+/// file beside it named with "@2x" (":/meihua/meihua@2x.png") as its picture for screens of
+/// twice the density, when there is one and a screen has that density. A null icon when
+/// `path` cannot be read.
+QIcon WindowIcon(QStringView path);
 
 /// The widgets of one built form, addressed by the names the form gives them.
 class BuiltForm {

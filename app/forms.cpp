@@ -252,7 +252,7 @@ const Form& MainWindowForm() {
     static constexpr Form form{.caption = u"澄溪梅花易数排盘 V3.0",
                                .clientSize = {765, 391},
                                .background = kSkyBlue,
-                               .icon = u":/meihua/meihua.svg",
+                               .icon = u":/meihua/meihua.png",
                                .controls = kMainControls};
     return form;
 }

@@ -140,7 +140,7 @@ TEST(AppFormTest, WindowsHaveAFixedSizeAMinimiseBoxAndNoMaximiseBox) {
         EXPECT_TRUE(f.window->rect().contains(child->geometry())) << child->objectName().data();
     }
     EXPECT_FALSE(f.window->windowIcon().isNull());
-    EXPECT_FALSE(f.window->windowIcon().pixmap(32, 32).isNull());
+    EXPECT_EQ(f.window->windowIcon().pixmap(32, 32).size(), QSize(32, 32));
     // Shown centred on the screen.
     const QPoint screenCentre = f.window->screen()->availableGeometry().center();
     EXPECT_LE((f.window->frameGeometry().center() - screenCentre).manhattanLength(), 4);

@@ -9,6 +9,7 @@
 #include "app/application.h"
 #include "app/draw_panel_widget.h"
 #include "app/form_builder.h"
+#include "app/forms.h"
 
 namespace meihua {
 namespace {
@@ -45,6 +46,13 @@ TEST(AppHiDpiTest, BarsCoverWholeDevicePixelsAtTwiceTheDensity) {
     EXPECT_EQ(shown.pixelColor(x0, y1), QColor(255, 255, 0));
     EXPECT_EQ(panel->PixelAt(114, 22), QColor(255, 0, 0));
     EXPECT_EQ(panel->PixelAt(115, 22), QColor(255, 255, 0));
+}
+
+// The window icon has a picture of its own for such a screen, not the 32-pixel one enlarged.
+TEST(AppHiDpiTest, TheWindowIconIsDrawnAtTwiceTheDensity) {
+    const QPixmap icon = WindowIcon(form::MainWindowForm().icon).pixmap(QSize(32, 32));
+    EXPECT_EQ(icon.size(), QSize(64, 64));
+    EXPECT_EQ(icon.devicePixelRatio(), 2);
 }
 
 }  // namespace
