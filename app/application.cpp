@@ -6,8 +6,8 @@
 #include <QProxyStyle>
 #include <QStyleFactory>
 #include <QTranslator>
+#include <cstdio>
 #include <cstdlib>
-#include <iostream>
 #include <string>
 
 #include "app/form_builder.h"
@@ -20,6 +20,13 @@ namespace meihua {
 namespace {
 
 std::string g_programName = "meihua";
+
+// C's stderr rather than std::cerr: the iostreams would set up all their locale facets at
+// start-up, in every run, for a message that is rarely written.
+void SayOnStandardError(const std::string& line) {
+    std::fputs((line + "\n").c_str(), stderr);
+    std::fflush(stderr);
+}
 
 std::string RunItUnderXvfb() { return "run it under a virtual one: xvfb-run -a " + g_programName; }
 
@@ -57,8 +64,8 @@ public:
 // messages while it starts (which display it tried, which plugins exist) are dropped.
 void StartupMessageHandler(QtMsgType type, const QMessageLogContext&, const QString&) {
     if (type == QtFatalMsg) {
-        std::cerr << "meihua: cannot open the display (" << DisplayInUse() << "); "
-                  << RunItUnderXvfb() << std::endl;
+        SayOnStandardError("meihua: cannot open the display (" + DisplayInUse() + "); " +
+                           RunItUnderXvfb());
         std::_Exit(2);
     }
 }
@@ -84,9 +91,10 @@ void SetUpApplication(QApplication& app) {
 int RunApplication(char* programName) {
     g_programName = programName;
     if (!HasDisplay()) {
-        std::cerr << "meihua: no display to open the window on (neither DISPLAY nor "
-                     "WAYLAND_DISPLAY is set); "
-                  << RunItUnderXvfb() << std::endl;
+        SayOnStandardError(
+            "meihua: no display to open the window on (neither DISPLAY nor WAYLAND_DISPLAY is "
+            "set); " +
+            RunItUnderXvfb());
         return 2;
     }
     // The program takes no command line: Qt sees only the program's name.
