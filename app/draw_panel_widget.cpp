@@ -13,24 +13,30 @@ DrawPanel::DrawPanel(Look look, QWidget* parent) : QFrame(parent), m_look(std::m
     setLineWidth(2);
     setAttribute(Qt::WA_StaticContents);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    ResetCanvas();
 }
 
-void DrawPanel::ResetCanvas() {
+void DrawPanel::NewCanvas() const {
     const qreal ratio = devicePixelRatioF();
     m_canvas = QImage(QSize(kPanelWidth, kPanelHeight) * ratio, QImage::Format_RGB32);
     m_canvas.setDevicePixelRatio(ratio);
     m_canvas.fill(m_look.background);
 }
 
+const QImage& DrawPanel::canvas() const {
+    if (m_canvas.isNull()) {
+        NewCanvas();
+    }
+    return m_canvas;
+}
+
 QColor DrawPanel::PixelAt(int x, int y) const {
-    const qreal ratio = m_canvas.devicePixelRatio();
+    const qreal ratio = canvas().devicePixelRatio();
     return m_canvas.pixelColor(QPoint(static_cast<int>(x * ratio), static_cast<int>(y * ratio)));
 }
 
 void DrawPanel::Clear() {
     m_ops.clear();
-    ResetCanvas();
+    m_canvas = QImage();
     update(contentsRect());
 }
 
@@ -52,6 +58,9 @@ void DrawPanel::Apply(const Op& op) {
 
 // Draws one operation into the canvas and returns the area it touched, in logical pixels.
 QRect DrawPanel::Paint(const Op& op) {
+    if (m_canvas.isNull()) {
+        NewCanvas();
+    }
     QPainter painter(&m_canvas);
     if (op.kind == Op::Kind::Fill) {
         const QRect area(QPoint(op.rect.left, op.rect.top),
@@ -71,16 +80,21 @@ QRect DrawPanel::Paint(const Op& op) {
 }
 
 void DrawPanel::paintEvent(QPaintEvent* event) {
+    QPainter painter(this);
+    const QRect area = contentsRect();
+    const QRect dirty = event->rect().intersected(area);
+    if (m_canvas.isNull()) {
+        painter.fillRect(dirty, m_look.background);
+        drawFrame(&painter);
+        return;
+    }
     if (!qFuzzyCompare(m_canvas.devicePixelRatio(), devicePixelRatioF())) {
         // Moved to a screen of another density: draw the picture again, pixel-exact there.
-        ResetCanvas();
+        NewCanvas();
         for (const Op& op : m_ops) {
             Paint(op);
         }
     }
-    QPainter painter(this);
-    const QRect area = contentsRect();
-    const QRect dirty = event->rect().intersected(area);
     const qreal ratio = m_canvas.devicePixelRatio();
     const QRectF source(QPointF(dirty.topLeft() - area.topLeft()) * ratio,
                         QSizeF(dirty.size()) * ratio);

@@ -14,7 +14,9 @@ namespace meihua {
 /// A drawing surface with a 2-pixel sunken edge that keeps its picture: every operation draws
 /// into an image of the drawing area, and painting only copies that image to the screen. The
 /// operations since the last Clear are kept too, so that the image can be drawn again at a
-/// new device pixel ratio and the bars stay crisp on a high-density screen.
+/// new device pixel ratio and the bars stay crisp on a high-density screen. A blank panel
+/// keeps no image: it is painted in its background colour, and the image is made when the
+/// first operation draws, or when canvas() is asked for it.
 class DrawPanel : public QFrame, public DrawPanelOps {
     Q_OBJECT
 
@@ -33,7 +35,7 @@ public:
     void WriteTextAt(int x, int y, std::string_view text) override;
 
     /// The picture of the drawing area, at the current device pixel ratio.
-    const QImage& canvas() const { return m_canvas; }
+    const QImage& canvas() const;
 
     /// The colour of drawing-area pixel (x, y), in logical pixels.
     QColor PixelAt(int x, int y) const;
@@ -50,12 +52,12 @@ private:
         QString text;
     };
 
-    void ResetCanvas();
+    void NewCanvas() const;
     QRect Paint(const Op& op);
     void Apply(const Op& op);
 
     Look m_look;
-    QImage m_canvas;
+    mutable QImage m_canvas;  ///< null while the panel is blank
     std::vector<Op> m_ops;
 };
 

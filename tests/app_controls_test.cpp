@@ -110,6 +110,30 @@ TEST(AppDrawPanelTest, PaintingShowsTheKeptPictureInsideTheEdge) {
     }
 }
 
+// A blank panel shows its background inside the edge, before anything is drawn and again
+// once cleared.
+TEST(AppDrawPanelTest, ABlankPanelShowsItsBackground) {
+    QWidget window;
+    auto* panel = new DrawPanel(PanelLook(kRed), &window);
+    panel->setGeometry(0, 0, 140, 150);
+    window.resize(200, 200);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    const auto expectBlank = [panel] {
+        const QImage shown = panel->grab().toImage();
+        ASSERT_EQ(shown.size(), QSize(140, 150));
+        QImage blank(136, 146, shown.format());
+        blank.fill(kYellow);
+        EXPECT_EQ(shown.copy(2, 2, 136, 146), blank);
+        EXPECT_NE(shown.pixelColor(0, 0), kYellow);
+    };
+    expectBlank();
+    panel->FillRect(10, 7, 130, 23);
+    panel->Clear();
+    expectBlank();
+    EXPECT_EQ(CountPixels(*panel, {0, 0, 136, 146}, kYellow), 136 * 146);
+}
+
 TEST(AppCnCalendarTest, StartsAtTodayClampedToTheCalendarsRange) {
     struct Row {
         QDate today;
