@@ -1,6 +1,7 @@
 #include "app/application.h"
 
 #include <QApplication>
+#include <QFont>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QProxyStyle>
@@ -83,6 +84,14 @@ void SetUpApplication(QApplication& app) {
                          QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
         QApplication::installTranslator(translator);
     }
+    // Han characters in their Simplified Chinese shapes whatever the system's language:
+    // left to itself, fontconfig may take the Japanese face of a pan-CJK font outside a
+    // Chinese locale. Faces missing here are skipped.
+    QFont font = QApplication::font();
+    font.setFamilies({font.family(), QStringLiteral("Noto Sans CJK SC"),
+                      QStringLiteral("Source Han Sans SC"), QStringLiteral("WenQuanYi Micro Hei"),
+                      QStringLiteral("WenQuanYi Zen Hei")});
+    QApplication::setFont(font);
     QApplication::setStyle(new AppStyle);
     QApplication::setPalette(QApplication::style()->standardPalette());
     QApplication::setWindowIcon(WindowIcon(form::MainWindowForm().icon));
