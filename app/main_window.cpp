@@ -20,13 +20,14 @@ namespace meihua {
 
 namespace {
 
-// The controls whose enabled state follows the chosen method, with the method each serves.
-struct MethodInput {
+// A control of the main window and the method it belongs to.
+struct MethodControl {
     QStringView name;
     CastMethod method;
 };
 
-constexpr std::array<MethodInput, 10> kMethodInputs = {{
+// The controls whose enabled state follows the chosen method.
+constexpr std::array<MethodControl, 10> kMethodInputs = {{
     {u"农历日期框1", CastMethod::Time},
     {u"组合框2", CastMethod::Time},
     {u"组合框3", CastMethod::Time},
@@ -40,12 +41,7 @@ constexpr std::array<MethodInput, 10> kMethodInputs = {{
 }};
 
 // The radio box of each method, in the order ReadCastMethod reads them.
-struct MethodRadio {
-    QStringView name;
-    CastMethod method;
-};
-
-constexpr std::array<MethodRadio, 4> kMethodRadios = {{
+constexpr std::array<MethodControl, 4> kMethodRadios = {{
     {u"单选框_时间", CastMethod::Time},
     {u"单选框_物数", CastMethod::Count},
     {u"单选框_汉字", CastMethod::Characters},
@@ -127,7 +123,7 @@ void MainWindow::SetTimeInputsToNow() {
 }
 
 void MainWindow::EnableMethodInputs(CastMethod method) {
-    for (const MethodInput& input : kMethodInputs) {
+    for (const MethodControl& input : kMethodInputs) {
         m_form.Get<QWidget>(input.name).setEnabled(input.method == method);
     }
 }
@@ -153,7 +149,7 @@ bool MainWindow::ConfirmEmptyReason() {
 }
 
 CastMethod MainWindow::ReadCastMethod() const {
-    for (const MethodRadio& radio : kMethodRadios) {
+    for (const MethodControl& radio : kMethodRadios) {
         if (m_form.Get<QRadioButton>(radio.name).isChecked()) {
             return radio.method;
         }

@@ -47,6 +47,18 @@ int CountOtherThan(const DrawPanel& panel, QRect area, QColor colour) {
     return area.width() * area.height() - CountPixels(panel, area, colour);
 }
 
+// A panel of the chart's size shown in a window of its own.
+struct ShownPanel {
+    QWidget window;
+    DrawPanel* panel = new DrawPanel(PanelLook(kRed), &window);
+
+    ShownPanel() {
+        panel->setGeometry(0, 0, 140, 150);
+        window.resize(200, 200);
+        window.show();
+    }
+};
+
 TEST(AppDrawPanelTest, FillRectCoversLeftTopToRightBottomExclusive) {
     DrawPanel panel(PanelLook(kRed));
     EXPECT_EQ(CountPixels(panel, QRect(0, 0, 136, 146), kYellow), 136 * 146);
@@ -91,41 +103,35 @@ TEST(AppDrawPanelTest, TextIsWrittenInItsCellOverATransparentBackground) {
 // The picture is kept: painting the widget, also after it was hidden and shown again,
 // shows the canvas inside a 2-pixel sunken edge.
 TEST(AppDrawPanelTest, PaintingShowsTheKeptPictureInsideTheEdge) {
-    QWidget window;
-    auto* panel = new DrawPanel(PanelLook(kRed), &window);
-    panel->setGeometry(0, 0, 140, 150);
-    window.resize(200, 200);
-    window.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    ShownPanel shown;
+    DrawPanel* panel = shown.panel;
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&shown.window));
     panel->FillRect(10, 7, 130, 23);
     panel->WriteTextAt(120, 122, "◎");
-    window.hide();
-    window.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-    const QImage shown = panel->grab().toImage();
-    ASSERT_EQ(shown.size(), QSize(140, 150));
-    EXPECT_EQ(shown.copy(2, 2, 136, 146), panel->canvas().convertToFormat(shown.format()));
+    shown.window.hide();
+    shown.window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&shown.window));
+    const QImage image = panel->grab().toImage();
+    ASSERT_EQ(image.size(), QSize(140, 150));
+    EXPECT_EQ(image.copy(2, 2, 136, 146), panel->canvas().convertToFormat(image.format()));
     for (QPoint edge : {QPoint(0, 0), QPoint(1, 75), QPoint(139, 149), QPoint(70, 148)}) {
-        EXPECT_NE(shown.pixelColor(edge), kYellow) << edge.x() << "," << edge.y();
+        EXPECT_NE(image.pixelColor(edge), kYellow) << edge.x() << "," << edge.y();
     }
 }
 
 // A blank panel shows its background inside the edge, before anything is drawn and again
 // once cleared.
 TEST(AppDrawPanelTest, ABlankPanelShowsItsBackground) {
-    QWidget window;
-    auto* panel = new DrawPanel(PanelLook(kRed), &window);
-    panel->setGeometry(0, 0, 140, 150);
-    window.resize(200, 200);
-    window.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    ShownPanel shown;
+    DrawPanel* panel = shown.panel;
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&shown.window));
     const auto expectBlank = [panel] {
-        const QImage shown = panel->grab().toImage();
-        ASSERT_EQ(shown.size(), QSize(140, 150));
-        QImage blank(136, 146, shown.format());
+        const QImage image = panel->grab().toImage();
+        ASSERT_EQ(image.size(), QSize(140, 150));
+        QImage blank(136, 146, image.format());
         blank.fill(kYellow);
-        EXPECT_EQ(shown.copy(2, 2, 136, 146), blank);
-        EXPECT_NE(shown.pixelColor(0, 0), kYellow);
+        EXPECT_EQ(image.copy(2, 2, 136, 146), blank);
+        EXPECT_NE(image.pixelColor(0, 0), kYellow);
     };
     expectBlank();
     panel->FillRect(10, 7, 130, 23);
